@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs the whole test suite on a fresh machine: installs what is missing, builds, starts a
+# throwaway PostgreSQL cluster, loads the template and demo databases, runs CTest, stops the cluster.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/setup.sh
+scripts/build.sh
+cluster=$root/build/pgtest
+scripts/pg.sh stop "$cluster" 2>/dev/null || true
+rm -rf "$cluster"
+scripts/pg.sh start "$cluster"
+trap 'scripts/pg.sh stop "$cluster"' EXIT
+scripts/db-init.sh "$cluster" veltro_template
+scripts/db-init.sh "$cluster" veltro_demo demo
+export VELTRO_PGHOST=$cluster/socket
+export QT_QPA_PLATFORM=offscreen
+cd build
+ctest --output-on-failure -j "$(nproc)" "$@"
