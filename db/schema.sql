@@ -207,6 +207,8 @@ create table mnf_proc_tech.proc_tech (
   id_gds             t_id references cmn_inventory_items.inventory_items (id)
 );
 alter sequence mnf_proc_tech.proc_tech_id_seq owned by mnf_proc_tech.proc_tech.id;
+-- The item list counts the processes of every item.
+create index proc_tech_product_idx on mnf_proc_tech.proc_tech (id_inventory_items);
 
 -- The priced operations of a process; they go with their process.
 create table mnf_operation.operation (
