@@ -18,6 +18,9 @@ CardBuilder::CardBuilder(platform::ui::Form& form, const QString& groupTitle)
 {
     fields_->setLabelAlignment(Qt::AlignLeft);
     fields_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // Cards keep their small designed client sizes: rows sit close together.
+    fields_->setContentsMargins(6, 2, 6, 2);
+    fields_->setVerticalSpacing(2);
 }
 
 void CardBuilder::addRow(const QString& label, QWidget* widget, QLabel** labelOut)
@@ -48,6 +51,8 @@ CardBuilder::Buttons CardBuilder::finish(const QSize& clientSize, const QString&
     bottom->addStretch();
     bottom->addWidget(buttons.cancel);
     auto* layout = new QVBoxLayout(&form_);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
     layout->addWidget(group_, 1);
     layout->addLayout(bottom);
     form_.resize(clientSize);

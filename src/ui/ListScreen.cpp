@@ -81,13 +81,18 @@ void installSearch(QLineEdit* box, Dataset& dataset, const QString& prefix, cons
 {
     box->installEventFilter(new SearchKeyFilter(box, dataset, keys));
     platform::ui::connectHandler(box, &QLineEdit::textChanged, box, [&dataset, prefix, suffix](const QString& text) {
-        if (text.isEmpty()) {
-            dataset.setFiltered(false);
-            return;
-        }
-        dataset.setFilter(prefix + platform::db::filterLiteral(text) + suffix);
-        dataset.setFiltered(true);
+        applySearch(dataset, prefix, suffix, text);
     });
+}
+
+void applySearch(Dataset& dataset, const QString& prefix, const QString& suffix, const QString& text)
+{
+    if (text.isEmpty()) {
+        dataset.setFiltered(false);
+        return;
+    }
+    dataset.setFilter(prefix + platform::db::filterLiteral(text) + suffix);
+    dataset.setFiltered(true);
 }
 
 QString nextSort(const QString& currentSort, const TitleSortPair& pair)

@@ -37,6 +37,8 @@ enum class SearchKeys { A, B };
 // For example prefix "s_caption like '", suffix "%'".
 void installSearch(QLineEdit* box, platform::db::Dataset& dataset, const QString& prefix, const QString& suffix,
                    SearchKeys keys);
+// What one change of the search text does (also for a list that applies its search again on activation).
+void applySearch(platform::db::Dataset& dataset, const QString& prefix, const QString& suffix, const QString& text);
 
 // A column's two sort strings: a title click sorts descending when the current sort string does
 // not contain "DESC", else ascending.
