@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
+#include <QLayout>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -62,8 +63,11 @@ void setupWindow(platform::ui::Form& form, WindowVariant variant)
     form.setWindowFlags(flags);
     form.setSizeGripEnabled(false);
     form.setProperty("veltroWindowVariant", int(variant));
-    // A single, non-resizable border: the designed size is the size.
-    form.setFixedSize(form.size());
+    // A single, non-resizable border: the designed size is the size (never smaller than the
+    // controls need, so nothing is clipped).
+    if (form.layout())
+        form.layout()->activate();
+    form.setFixedSize(form.size().expandedTo(form.minimumSizeHint()));
     if (!form.findChild<Placer*>(QString(), Qt::FindDirectChildrenOnly))
         form.installEventFilter(new Placer(&form));
 }
