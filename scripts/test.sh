@@ -15,5 +15,7 @@ scripts/db-init.sh "$cluster" veltro_template
 scripts/db-init.sh "$cluster" veltro_demo demo
 export VELTRO_PGHOST=$cluster/socket
 export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$cluster/runtime}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 cd build
 ctest --output-on-failure -j "$(nproc)" "$@"
