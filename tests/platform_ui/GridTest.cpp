@@ -250,7 +250,7 @@ TEST_F(DataControlsTest, LookupComboKeyAndSelectionFollowEachOther)
         {7, 2, "RAL 3020 Красный", 7},
         {-1, -1, "", -1},
         {9, 3, "RAL 5005 Синий", 9},
-        {0, -1, "", -1}, // 0 selects nothing even though a row has that key
+        {0, 0, "Без окраски", 0}, // 0 is a key like any other (item type 0, result 0)
         {42, -1, "", -1},
     };
     for (const Case& c : cases) {

@@ -38,7 +38,7 @@ void LookupCombo::setList(db::Dataset* dataset, const QString& keyField, const Q
 
 void LookupCombo::setKeyValue(qint64 key)
 {
-    key_ = (key == -1 || key == 0) ? -1 : key;
+    key_ = key < 0 ? -1 : key;
     showKey();
 }
 

@@ -22,7 +22,7 @@ public:
     QString keyField() const { return keyField_; }
     QString listField() const { return listField_; }
 
-    // Selects the row whose key equals the value; -1 or 0 selects nothing. The key is kept while
+    // Selects the row whose key equals the value; -1 (or no row with that key) selects nothing. The key is kept while
     // the list is closed and shown again when the list reopens with that row.
     void setKeyValue(qint64 key);
     // The key of the row shown, -1 when nothing is shown.
