@@ -1,0 +1,28 @@
+// Positions list: job titles with their department; adds, changes and deletes them.
+#pragma once
+
+#include "platform/ui/Form.h"
+#include "platform/ui/Grid.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+class TForm26 : public platform::ui::Form {
+    Q_OBJECT
+public:
+    explicit TForm26(QWidget* parent = nullptr);
+    void FormCreate() override;
+
+    void Button1Click(); // "Добавить"
+    void Button2Click(); // "Изменить"; also a double click
+    void Button3Click(); // "Удалить"
+
+    platform::ui::Grid* DBGrid1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QLineEdit* Edit1; // search
+    QPushButton* Button4;
+};
+
+extern TForm26* Form26;
