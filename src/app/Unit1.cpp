@@ -3,11 +3,22 @@
 #include "app/BuildStamp.h"
 #include "app/Unit23.h"
 #include "data/Unit6.h"
+#include "items/Unit3.h"
+#include "items/Unit4.h"
+#include "orders/Unit41.h"
 #include "platform/db/Command.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Handler.h"
 #include "platform/ui/Prompter.h"
 #include "production/Unit45.h"
+#include "reference/Unit26.h"
+#include "reference/Unit28.h"
+#include "reference/Unit30.h"
+#include "reference/Unit32.h"
+#include "reference/Unit34.h"
+#include "reference/Unit35.h"
+#include "reference/Unit5.h"
+#include "reference/Unit8.h"
 #include "ui/Screen.h"
 
 #include <QVBoxLayout>
@@ -15,6 +26,17 @@
 using platform::ui::connectHandler;
 
 TForm1* Form1 = nullptr;
+
+namespace {
+
+// A list opened from the menu shows its add and delete buttons again (a picker may have hidden them).
+[[maybe_unused]] void showAddDelete(QPushButton* add, QPushButton* remove)
+{
+    add->setVisible(true);
+    remove->setVisible(true);
+}
+
+} // namespace
 
 const char* const TForm1::kClearBaseSql =
     "SELECT truncate_tables('mnf_app');\n"
@@ -81,10 +103,34 @@ void TForm1::buildMenu()
     connectHandler(N28, &QAction::triggered, this, &TForm1::N28Click);
     connectHandler(N5, &QAction::triggered, this, &TForm1::N5Click);
 
-    // Commands whose screens are not part of the program yet stay in the menu, greyed out.
-    for (QAction* a : {N19, N1, N8, N21, N24, N9, N3, N6, N4, N20, N30, N31, N15, N14, N25, N26, N17})
+    // Commands whose screens are not part of the program yet stay in the menu, greyed out
+    // (wireCommand enables an item). When a screen lands, uncomment its line below.
+    for (QAction* a : {N30, N31, N15, N14, N25, N26, N27})
         a->setEnabled(false);
+
+    // Reference data.
+    wireCommand(N19, [] { return Form30; }, [] { DataModule6->department.open(); }, [] { DataModule6->department.close(); });
+    wireCommand(N1, [] { return Form5; }, [] { Form5->Tag = 0; DataModule6->workers.open(); showAddDelete(Form5->Button1, Form5->Button3); }, [] { DataModule6->workers.close(); });
+    wireCommand(N8, [] { return Form26; }, [] { DataModule6->staffpos.open(); }, [] { DataModule6->staffpos.close(); });
+    wireCommand(N21, [] { return Form32; }, [] { DataModule6->role.open(); }, [] { DataModule6->role.close(); });
+    wireCommand(N24, [] { return Form34; }, [] { Form34->Tag = 0; DataModule6->jur_person.open(); showAddDelete(Form34->Button1, Form34->Button3); }, [] { DataModule6->jur_person.close(); });
+    wireCommand(N9, [] { return Form28; }, [] { DataModule6->nomenclature.open(); }, [] { DataModule6->nomenclature.close(); });
+    wireCommand(N3, [] { return Form3; }, [] { Form3->Tag = 0; showAddDelete(Form3->Button1, Form3->Button3); }, [] { DataModule6->inventory_items.close(); });
+    wireCommand(N6, [] { return Form8; }, [] { Form8->Tag = 0; DataModule6->operation_type.open(); showAddDelete(Form8->Button1, Form8->Button3); }, [] { DataModule6->operation_type.close(); });
+    wireCommand(N4, [] { return Form4; }, [] { Form4->Tag = 0; DataModule6->proc_tech.open(); showAddDelete(Form4->Button1, Form4->Button3); }, [] { DataModule6->proc_tech.close(); });
+    wireCommand(N20, [] { return Form35; }, [] { Form35->Tag = 0; DataModule6->role.open(); showAddDelete(Form35->Button1, Form35->Button3); }, [] { DataModule6->role.close(); });
+    // Purchasing.
+    // wireCommand(N30, [] { return Form59; }, [] { Form59->gds_needed.open(); }, [] { Form59->gds_needed.close(); });
+    // wireCommand(N31, [] { return Form60; }, [] { Form60->purchase_doc.open(); }, [] { Form60->purchase_doc.close(); });
+    // Warehouses.
+    // wireCommand(N15, [] { return Form36; }, [] { Form36->Tag = 0; DataModule6->stock.open(); DataModule6->stock.setSort("ii_caption ASC"); showAddDelete(Form36->Button1, Form36->Button3); }, [] { DataModule6->stock.close(); });
+    // wireCommand(N14, [] { return Form50; }, [] { Form50->stock.open(); }, [] { Form50->stock.close(); });
+    // Production.
+    // wireCommand(N25, [] { return Form46; }, [] { Form46->app_spec.open(); }, [] { Form46->app_spec.close(); });
+    // wireCommand(N26, [] { return Form55; }, [] { Form55->app_spec.open(); }, [] { Form55->app_spec.close(); });
     wireCommand(N27, [] { return Form45; });
+    // Marketing.
+    wireCommand(N17, [] { return Form41; }, [] { Form41->Tag = 0; DataModule6->app_doc.open(); DataModule6->app_doc.setSort("d_date DESC, s_person_caption ASC"); showAddDelete(Form41->Button1, Form41->Button3); }, [] { DataModule6->app_doc.close(); });
 }
 
 void TForm1::wireCommand(QAction* action, std::function<platform::ui::Form*()> screen, Step before, Step after)
