@@ -14,7 +14,7 @@ scripts/build.sh
 cluster=$root/build/pgdemo
 [ -f "$cluster/data/PG_VERSION" ] || reset=1
 scripts/pg.sh start "$cluster"
-trap 'scripts/pg.sh stop "$cluster"' EXIT
+trap '"$root/scripts/pg.sh" stop "$cluster"' EXIT
 [ -z "$reset" ] || scripts/db-init.sh "$cluster" veltro_erp_dev demo
 cat > "$root/build/pg_service.conf" <<CONF
 [veltro_erp_dev]

@@ -10,7 +10,7 @@ cluster=$root/build/pgtest
 scripts/pg.sh stop "$cluster" 2>/dev/null || true
 rm -rf "$cluster"
 scripts/pg.sh start "$cluster"
-trap 'scripts/pg.sh stop "$cluster"' EXIT
+trap '"$root/scripts/pg.sh" stop "$cluster"' EXIT
 scripts/db-init.sh "$cluster" veltro_template
 scripts/db-init.sh "$cluster" veltro_demo demo
 export VELTRO_PGHOST=$cluster/socket
