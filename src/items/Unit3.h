@@ -26,7 +26,7 @@ protected:
     ~ItemPickCallerProcess() = default;
 };
 
-// What the receipt specification (mode 4) lends the item picker: the item box Edit2, ItemId and
+// What the receipt lines screen (mode 4) lends the item picker: the item box Edit2, ItemId and
 // UnitId, and the unit label Label5.
 class ItemPickCallerReceipt {
 public:
@@ -70,7 +70,7 @@ public:
     static constexpr int kModeList = 0;
     static constexpr int kModeProduct = 2;     // process editor: the product
     static constexpr int kModeMaterial = 3;    // process editor: the material
-    static constexpr int kModeReceipt = 4;     // receipt specification
+    static constexpr int kModeReceipt = 4;     // receipt lines
     static constexpr int kModeOrderLine = 5;   // order line editor: a product with a process
     static constexpr int kModePurchase = 63;   // purchase line editor: a raw material
 

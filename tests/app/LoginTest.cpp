@@ -1,6 +1,7 @@
 // Start-up and login: command-line forms, the service code, trimming, rights by login name,
 // connection failure, and Esc on the main window.
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 
 #include "app/Unit1.h"
 #include "app/Unit23.h"
@@ -36,11 +37,6 @@ protected:
         return caption;
     }
     QString currentUser() { return platform::db::scalar(DataModule6->ADO_DB, "select current_user").toString(); }
-    void pressKey(QWidget* w, int key)
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
 };
 
 TEST_F(LoginTest, CommandLineDecidesTheConnectionAndTheCaption)

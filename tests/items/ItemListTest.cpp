@@ -8,6 +8,7 @@
 #include "reference/Unit28.h"
 #include "reference/Unit29.h"
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>
@@ -16,15 +17,12 @@
 #include <QSet>
 #include <functional>
 
+using testsupport::cell;
+using testsupport::pressKey;
+
 namespace {
 
 using platform::ui::mrOk;
-
-void pressKey(QWidget* widget, int key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 QString title(platform::ui::Grid* grid, int column)
 {
@@ -32,7 +30,7 @@ QString title(platform::ui::Grid* grid, int column)
 }
 
 // Stands in for every caller of the item pickers: the process editor (2, 3), the receipt
-// specification (4), the order line editor (5) and the purchase line editor (63).
+// lines (4), the order line editor (5) and the purchase line editor (63).
 struct PickCallerStandIn : ItemPickCallerProcess, ItemPickCallerReceipt, ItemPickCallerLine {
     QLineEdit productBox, materialBox, itemBox;
     QLabel unitLabel;

@@ -7,15 +7,14 @@
 #include "reference/Unit28.h"
 #include "reference/Unit29.h"
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 
 #include <functional>
 
-namespace {
+using testsupport::cell;
+using testsupport::pressKey;
 
-QString cell(platform::ui::Grid* grid, int row, int column)
-{
-    return grid->model()->index(row, column).data().toString();
-}
+namespace {
 
 class NomenclatureTest : public testsupport::DemoAppTest {
 protected:

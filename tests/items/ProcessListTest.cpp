@@ -1,6 +1,7 @@
 // Process list: what it shows (the price is the sum of the operation prices, fresh after the
 // editor closes), search by the beginning of the product name, title-click sorts, and deleting a
 // process with its operations.
+#include "support/UserActions.h"
 #include "items/ProcessScreens.h"
 
 #include "items/Unit3.h"
@@ -9,16 +10,12 @@
 #include <QKeyEvent>
 #include <QSet>
 
+using testsupport::pressKey;
+
 namespace {
 
 using processtest::cell;
 using processtest::title;
-
-void pressKey(QWidget* widget, int key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 class ProcessListTest : public processtest::ProcessScreensTest {
 protected:

@@ -8,16 +8,14 @@
 #include "items/Unit33.h"
 #include "items/Unit4.h"
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 
 #include <functional>
 #include <string>
 
 namespace processtest {
 
-inline QString cell(platform::ui::Grid* grid, int row, int column)
-{
-    return grid->model()->index(row, column).data().toString();
-}
+using testsupport::cell;
 
 inline QString title(platform::ui::Grid* grid, int column)
 {

@@ -5,23 +5,16 @@
 #include "reference/Unit30.h"
 #include "reference/Unit31.h"
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <functional>
 
+using testsupport::cell;
+using testsupport::pressKey;
+
 namespace {
-
-void pressKey(QWidget* widget, int key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-QString cell(platform::ui::Grid* grid, int row, int column)
-{
-    return grid->model()->index(row, column).data().toString();
-}
 
 class DepartmentsTest : public testsupport::DemoAppTest {
 protected:

@@ -5,27 +5,20 @@
 #include "reference/Unit8.h"
 #include "reference/Unit9.h"
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <functional>
+
+using testsupport::cell;
+using testsupport::pressKey;
 
 namespace {
 
 using platform::ui::mrOk;
 
 const QString kFilled = QStringLiteral("Все поля должны быть заполнены!");
-
-void pressKey(QWidget* widget, int key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-QString cell(platform::ui::Grid* grid, int row, int column)
-{
-    return grid->model()->index(row, column).data().toString();
-}
 
 // Stands in for the operation editor: its type box and the held operation type id.
 struct OperationEditorStandIn : OperationTypePickCaller {

@@ -5,6 +5,7 @@
 #include "reference/Unit2.h"
 #include "reference/Unit5.h"
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>
@@ -13,23 +14,15 @@
 #include <QTemporaryDir>
 #include <functional>
 
+using testsupport::cell;
+using testsupport::pressKey;
+
 namespace {
 
 using platform::ui::mrCancel;
 using platform::ui::mrOk;
 
 const QString kFilled = QStringLiteral("Все поля должны быть заполнены!");
-
-void pressKey(QWidget* widget, int key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-QString cell(platform::ui::Grid* grid, int row, int column)
-{
-    return grid->model()->index(row, column).data().toString();
-}
 
 class PersonnelTest : public testsupport::DemoAppTest {
 protected:

@@ -6,26 +6,19 @@
 #include "reference/Unit35.h"
 #include "reference/Unit58.h"
 #include "support/AppFixture.h"
+#include "support/UserActions.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QKeyEvent>
 #include <functional>
 
+using testsupport::cell;
+using testsupport::pressKey;
+
 namespace {
 
 const QString kFilled = QStringLiteral("Все поля должны быть заполнены!");
-
-void pressKey(QWidget* widget, int key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-QString cell(platform::ui::Grid* grid, int row, int column)
-{
-    return grid->model()->index(row, column).data().toString();
-}
 
 QStringList titles(platform::ui::Grid* grid)
 {

@@ -1,6 +1,7 @@
 // The behaviour every list and card shares, on a small test screen over a table of its own.
 #include "support/ScreenTest.h"
 #include "support/TestDatabase.h"
+#include "support/UserActions.h"
 
 #include "platform/db/Command.h"
 #include "platform/db/Dataset.h"
@@ -54,11 +55,6 @@ protected:
                         "insert into t_item values (1, 'стол', 5), (2, 'Стул', 3), (3, 'шкаф', 9),"
                         " (4, 'ст''ойка', 1), (5, 'табурет', 7)");
     }
-    void key(QWidget* w, int k, const QString& text = {})
-    {
-        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &press);
-    }
     QStringList captions(Dataset& ds)
     {
         QStringList result;
@@ -98,16 +94,16 @@ TEST_F(CommonBehaviourTest, SearchKeysMoveTheListAndVariantASwallowsEditingKeys)
         list.items.open();
         list.Edit1->setText("ст");
         list.Edit1->setCursorPosition(2);
-        key(list.Edit1, Qt::Key_Down);
-        key(list.Edit1, Qt::Key_Down);
+        pressKey(list.Edit1, Qt::Key_Down);
+        pressKey(list.Edit1, Qt::Key_Down);
         EXPECT_EQ(list.items.recNo(), 3);
-        key(list.Edit1, Qt::Key_Up);
+        pressKey(list.Edit1, Qt::Key_Up);
         EXPECT_EQ(list.items.recNo(), 2);
         EXPECT_EQ(list.DBGrid1->currentRow(), 1);
         EXPECT_EQ(list.Edit1->text(), "ст");
-        key(list.Edit1, Qt::Key_Left);
+        pressKey(list.Edit1, Qt::Key_Left);
         EXPECT_EQ(list.Edit1->cursorPosition(), variant == ui::SearchKeys::A ? 2 : 1);
-        key(list.Edit1, Qt::Key_Backspace);
+        pressKey(list.Edit1, Qt::Key_Backspace);
         EXPECT_EQ(list.Edit1->text().size(), 1); // Backspace reaches the box in both variants
     }
 }
@@ -201,7 +197,7 @@ TEST_F(CommonBehaviourTest, CardRequiresItsFieldsAndFiltersNumbers)
     for (QLineEdit* e : {price, qty, count}) {
         e->clear();
         for (const QString ch : {"1", "x", ".", "2", ",", "-", "5"})
-            key(e, 0, ch);
+            pressKey(e, 0, ch);
     }
     EXPECT_EQ(price->text(), "1.2,5");
     EXPECT_EQ(qty->text(), "1,2,5");
