@@ -1,5 +1,6 @@
 #include "production/Unit45.h"
 
+#include "platform/ui/Handler.h"
 #include "ui/Screen.h"
 
 #include <QHBoxLayout>
@@ -41,7 +42,7 @@ TForm45::TForm45(QWidget* parent)
     layout->addWidget(DBGrid2, 1);
     layout->addLayout(bottom);
     resize(1000, 600);
-    connect(Button4, &QPushButton::clicked, this, [this] { closeModal(platform::ui::mrCancel); });
+    platform::ui::connectHandler(Button4, &QPushButton::clicked, this, [this] { closeModal(platform::ui::mrCancel); });
 }
 
 void TForm45::FormCreate()

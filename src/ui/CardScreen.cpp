@@ -1,5 +1,6 @@
 #include "ui/CardScreen.h"
 
+#include "platform/ui/Handler.h"
 #include "platform/ui/Prompter.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ CardBuilder::Buttons CardBuilder::finish(const QSize& clientSize, const QString&
     layout->addWidget(group_, 1);
     layout->addLayout(bottom);
     form_.resize(clientSize);
-    QObject::connect(buttons.cancel, &QPushButton::clicked, &form_,
+    platform::ui::connectHandler(buttons.cancel, &QPushButton::clicked, &form_,
                      [form = &form_] { form->closeModal(platform::ui::mrCancel); });
     return buttons;
 }

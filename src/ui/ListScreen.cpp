@@ -69,7 +69,7 @@ ListPanel buildListScreen(platform::ui::Form& form, platform::ui::Grid* grid, co
     layout->addWidget(grid, 1);
     layout->addLayout(bottom);
     form.resize(clientSize);
-    QObject::connect(panel.exit, &QPushButton::clicked, &form, [&form] { form.closeModal(platform::ui::mrCancel); });
+    platform::ui::connectHandler(panel.exit, &QPushButton::clicked, &form, [&form] { form.closeModal(platform::ui::mrCancel); });
     QObject::connect(grid, &platform::ui::Grid::rowDoubleClicked, panel.change, [change = panel.change] {
         if (change->isEnabled())
             change->click();
